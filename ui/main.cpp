@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "program_runner.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    quendal::describeApplication();
+    quendal::useDefaultGuiFont();
+    return quendal::runProgram(
+        [](const quendal::TickClock& clock) { return std::make_unique<quendal::MainWindow>(clock); });
+}
