@@ -131,8 +131,11 @@ void EntryBox::keyPressEvent(QKeyEvent* event)
         }
         return;
     }
+    // With Ctrl, Alt or Meta held a key is a command (paste, undo), not a
+    // typed character.
+    const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).unicode() >= 32) {
+    if (!command && !typed.isEmpty() && typed.at(0).unicode() >= 32) {
         const QString kept = acceptedCharacters(mode_, typed);
         if (kept.isEmpty()) {
             event->accept();

@@ -7,6 +7,7 @@
 #include "duration_entry.h"
 #include "program.h"
 #include "recalculation.h"
+#include "rule_button.h"
 #include "rule_selection.h"
 #include "widget_form.h"
 
@@ -99,7 +100,7 @@ void MainWindow::createRuleGroup()
          QRect(24, 21, 328, 24), QRect(41, 19, 220, 24)},
     };
     for (const Rule& rule : rules) {
-        auto* button = new QRadioButton(ruleGroup_);
+        auto* button = new RuleButton(ruleGroup_);
         button->setObjectName(QString::fromUtf8(rule.buttonName));
         button->setGeometry(rule.button);
         button->setAccessibleName(QString::fromUtf8(rule.text));

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "main_window.h"
+#include "program.h"
+#include "program_runner.h"
+
+namespace quendal::testing {
+
+// A tick counter the test moves by hand.
+class FakeClock final : public TickClock {
+public:
+    std::uint32_t now() const override { return ticks; }
+    std::uint32_t ticks = 1000;
+};
+
+// The window as start-up leaves it: built, bound, created, shown and active.
+struct StartedWindow {
+    StartedWindow()
+    {
+        useDefaultGuiFont();
+        window = std::make_unique<MainWindow>(clock);
+        window->bindEvents(program);
+        onWindowCreated(window->form(), program);
+        window->showCentred();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            qWarning("window did not become active");
+        }
+    }
+
+    MainWindow& operator*() const { return *window; }
+    MainWindow* operator->() const { return window.get(); }
+
+    FakeClock clock;
+    ProgramState program;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Keys go where a real keyboard sends them: to the focused control.
+inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+inline void type(const QString& text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+}  // namespace quendal::testing
