@@ -43,6 +43,8 @@ std::size_t gbkSequenceLength(unsigned char lead)
     return lead >= 0x80 ? 2 : 1;
 }
 
+constexpr std::ptrdiff_t pieceBytes = 256;
+
 // iconv descriptors are reused per thread: opening one costs far more than
 // converting a short caption.
 class Converter {
@@ -65,36 +67,40 @@ public:
         }
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);
         out.resize(in.size() * 2 + 4);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char* dst = out.data();
-        std::size_t dstLeft = out.size();
-        while (srcLeft > 0) {
-            if (iconv(handle_, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1)) {
-                break;
+        const char* src = in.data();
+        const char* const end = in.data() + in.size();
+        std::size_t used = 0;
+        while (src < end) {
+            // Small pieces that end on a character boundary: after a failed
+            // character iconv redoes the work of the whole piece, so a text
+            // full of characters GBK lacks would otherwise take quadratic time.
+            const char* pieceEnd = src;
+            while (pieceEnd < end && pieceEnd - src < pieceBytes) {
+                pieceEnd += sequenceLength(static_cast<unsigned char>(*pieceEnd));
             }
-            if (errno == E2BIG) {
-                const std::size_t used = out.size() - dstLeft;
-                out.resize(out.size() * 2);
-                dst = out.data() + used;
-                dstLeft = out.size() - used;
-                continue;
+            pieceEnd = std::min(pieceEnd, end);
+            char* cursor = const_cast<char*>(src);
+            std::size_t inLeft = static_cast<std::size_t>(pieceEnd - src);
+            while (inLeft > 0) {
+                if (out.size() - used < 16 + inLeft * 2) {
+                    out.resize(out.size() * 2 + inLeft * 2 + 16);
+                }
+                char* dst = out.data() + used;
+                std::size_t dstLeft = out.size() - used;
+                const std::size_t result = iconv(handle_, &cursor, &inLeft, &dst, &dstLeft);
+                used = out.size() - dstLeft;
+                if (result != static_cast<std::size_t>(-1) || errno == E2BIG) {
+                    continue;
+                }
+                // EILSEQ or EINVAL: the character here becomes one '?'.
+                out[used++] = '?';
+                const std::size_t skip = std::min(inLeft, sequenceLength(static_cast<unsigned char>(*cursor)));
+                cursor += skip;
+                inLeft -= skip;
             }
-            // EILSEQ or EINVAL: replace the offending character by '?'.
-            if (dstLeft == 0) {
-                const std::size_t used = out.size();
-                out.resize(out.size() * 2);
-                dst = out.data() + used;
-                dstLeft = out.size() - used;
-            }
-            *dst++ = '?';
-            --dstLeft;
-            const std::size_t skip =
-                std::min(srcLeft, sequenceLength(static_cast<unsigned char>(*src)));
-            src += skip;
-            srcLeft -= skip;
+            src = pieceEnd;
         }
-        out.resize(out.size() - dstLeft);
+        out.resize(used);
         return out;
     }
 

@@ -47,7 +47,27 @@ MainWindow::MainWindow(const TickClock& clock) : gate_(clock)
     form_ = std::make_unique<WidgetForm>(*this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Destroying the widgets can still move the focus out of the duration
+    // box; its clean-up must no longer reach a form that is gone.
+    unbindEvents();
+}
+
+void MainWindow::unbindEvents()
+{
+    for (Label* label : ruleLabels_) {
+        label->onLeftButtonDown = nullptr;
+    }
+    for (QRadioButton* button : ruleButtons_) {
+        disconnect(button, &QRadioButton::clicked, this, nullptr);
+    }
+    durationBox_->onTextChanged = nullptr;
+    durationBox_->onKeyDown = nullptr;
+    startDateBox_->onDateChanged = nullptr;
+    endDateBox_->onDateChanged = nullptr;
+    disconnect(bannerTimer_, &QTimer::timeout, this, nullptr);
+}
 
 CalculatorForm& MainWindow::form()
 {

@@ -61,6 +61,7 @@ private:
     void createDateRows();
     void createBanner();
     void createKeyboardRouter();
+    void unbindEvents();
     Label* createLabel(const char* name, const QString& caption, QColor colour, QRect geometry,
                        QWidget* parent);
 

@@ -364,6 +364,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(banner->x() < before - 4, 2000);
     }
 
+    // Destruction moves the focus out of the duration box, whose clean-up
+    // must not reach the form any more.
+    void destroyingTheWindowWhileTypingIsSafe()
+    {
+        chooseRuleTwoByClick();
+        type(QStringLiteral("007"));
+        started.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeWindow());
+    }
+
     void escapeClosesFromAnyControl_data()
     {
         QTest::addColumn<QString>("control");
