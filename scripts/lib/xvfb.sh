@@ -18,11 +18,11 @@ start_private_xvfb() {
     export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 }
 
-# Prints the id of the visible window titled $1, waiting up to 10 s; fails
-# if none appears.
+# Prints the id of the visible window titled $1, waiting up to $2 tenths of
+# a second (default 100); fails if none appears.
 wait_for_window() {
-    local title="$1" window=""
-    for _ in $(seq 100); do
+    local title="$1" tries="${2:-100}" window=""
+    for _ in $(seq "$tries"); do
         window="$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1 || true)"
         if [[ -n "$window" ]]; then
             echo "$window"
@@ -33,11 +33,12 @@ wait_for_window() {
     return 1
 }
 
-# Sends Esc to window $1 and waits for process $2 to end; returns its status.
+# Sends Esc to window $1 and waits up to $3 tenths of a second (default 50)
+# for process $2 to end; returns its status.
 close_with_escape() {
-    local window="$1" pid="$2" status=0
+    local window="$1" pid="$2" tries="${3:-50}" status=0
     xdotool windowfocus --sync "$window" key Escape
-    for _ in $(seq 50); do
+    for _ in $(seq "$tries"); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
