@@ -76,6 +76,8 @@ function(quendal_install_desktop_files target)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
     # Let dpkg-shlibdeps work out the Qt and C++ runtime dependencies.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Every text of the window is Chinese: a CJK font must be there.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
     set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 
     include(CPack)
