@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include "build_speed.h"
 #include "number_text.h"
 #include "qt_text.h"
 #include "window_fixture.h"
@@ -10,9 +11,9 @@ namespace quendal::testing {
 
 namespace {
 
-// Generous bound for one user action on the 2-core CI machine, sanitizers
-// included; measured figures are printed.
-constexpr qint64 actionBoundMs = 5000;
+// Bound for one user action on the 2-core CI machine; measured figures are
+// printed.
+constexpr qint64 actionBoundMs = 3000 * slowdownFactor;
 
 QDate dateOf(const DateBox* box)
 {
