@@ -129,6 +129,14 @@ std::optional<DateParts> partsFromDate(DateValue d)
         seconds = 0;
         ++dayNumber;
     }
+    // Before 1899-12-30, rounding a moment just before midnight away from
+    // zero crosses into the next larger day number, which lies two days
+    // back; the moment is midnight of the following calendar day.
+    const auto unrounded = static_cast<std::int64_t>(std::trunc(d));
+    if (d < 0 && dayNumber != unrounded) {
+        dayNumber = unrounded + 1;
+        seconds = 0;
+    }
     DateParts parts = civilFromDayNumber(dayNumber);
     parts.hour = static_cast<std::uint16_t>(seconds / 3600);
     parts.minute = static_cast<std::uint16_t>(seconds / 60 % 60);

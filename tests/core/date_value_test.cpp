@@ -85,6 +85,11 @@ TEST(PartsFromDate, RoundsToTheNearestSecond)
     EXPECT_EQ(partsFromDate(-1.25), (DateParts{1899, 12, 29, 6, 0, 0}));
     // Half a second before midnight the fraction rounds up to a whole day.
     EXPECT_EQ(partsFromDate(1.0 - 0.5 * second), (DateParts{1899, 12, 31, 0, 0, 0}));
+    // The same before 1899-12-30, where rounding away from zero would land
+    // two days back.
+    EXPECT_EQ(partsFromDate(-1.9999999), (DateParts{1899, 12, 30, 0, 0, 0}));
+    EXPECT_EQ(partsFromDate(-0.9999999), (DateParts{1899, 12, 31, 0, 0, 0}));
+    EXPECT_EQ(partsFromDate(-2.0 - 0.4 * second), (DateParts{1899, 12, 28, 0, 0, 0}));
 }
 
 TEST(PartsFromDate, RefusesValuesOffTheCalendar)

@@ -2,9 +2,9 @@
 // an opcode stream, and checks after every operation that the day boxes are
 // in one of the states the handlers may leave them in.
 //
-// Input: a sequence of operations, each an opcode byte (taken modulo the
-// number of operations) followed by its operand bytes; a missing operand
-// reads as 0. The form starts as after start-up: 2021-02-20 14:35:07 and 29
+// Input: a sequence of operations, each an opcode byte (taken modulo
+// operationCount, numbered as in Operation) followed by its operand bytes; a
+// missing operand reads as 0. The form starts as after start-up: 2021-02-20 14:35:07 and 29
 // days later, rule 1.
 #include <cmath>
 #include <cstdint>
@@ -55,6 +55,24 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t position_ = 0;
+};
+
+// Opcode numbers are part of the seed corpus format: append, never reorder.
+enum Operation : std::uint8_t {
+    typeCharacter,   // character byte
+    paste,           // length byte (mod 16), then the bytes
+    backspace,
+    placeCaret,      // signed position byte
+    minusKey,        // shift state byte
+    enterKey,        // shift state byte
+    focusDurationBox,
+    clickRuleButton, // rule byte (mod 3: rules 1-3)
+    pressRuleLabel,  // rule byte
+    pickStartDate,   // year word, month, day, hour, minute, second bytes
+    pickEndDate,     // the same
+    moveOneDate,     // signed day count byte, which-date byte: 1 end, 0 start
+    otherKey,        // key code word, shift state byte
+    operationCount
 };
 
 CalcRule ruleFrom(std::uint8_t byte)
@@ -168,8 +186,8 @@ void checkAfterOperation(const MemoryForm& form)
               "interval is not duration - 1");
     }
 
-    // A correction nests once; only the one value without a positive form
-    // might have gone on.
+    // A negative duration is corrected by one nested write; -2147483648,
+    // which has no positive form in 32 bits, must stop there as well.
     check(form.recursionDepth() <= 2, "text-changed events nested too deep");
 
     if (rule == CalcRule::fromBothDates) {
@@ -186,7 +204,6 @@ void run(Reader& in)
     quendal::onWindowCreated(form, program);
     checkAfterOperation(form);
 
-    constexpr int operationCount = 13;
     while (!in.done()) {
         // The dates right before any computation this operation starts.
         DateValue startBefore = form.startDate();
@@ -196,54 +213,54 @@ void run(Reader& in)
         bool selected = false;
         CalcRule selectedRule = CalcRule::fromBothDates;
 
-        switch (in.byte() % operationCount) {
-        case 0:
+        switch (static_cast<Operation>(in.byte() % operationCount)) {
+        case typeCharacter:
             form.typeCharacter(static_cast<char>(in.byte()));
             break;
-        case 1:
+        case paste:
             form.paste(in.bytes(in.byte() % 16));
             break;
-        case 2:
+        case backspace:
             form.backspace();
             break;
-        case 3:
+        case placeCaret:
             form.placeCaret(static_cast<std::int8_t>(in.byte()));
             break;
-        case 4:
+        case minusKey:
             form.pressKey(quendal::minusKeyCode, in.byte() % 8);
             break;
-        case 5:
+        case enterKey:
             form.pressKey(quendal::enterKeyCode, in.byte() % 8);
             computed = focused;
             break;
-        case 6:
+        case focusDurationBox:
             form.focusDurationBox();
             break;
-        case 7:
+        case clickRuleButton:
             selectedRule = ruleFrom(in.byte());
             form.clickRuleButton(selectedRule);
             selected = true;
             break;
-        case 8:
+        case pressRuleLabel:
             selectedRule = ruleFrom(in.byte());
             form.pressRuleLabel(selectedRule);
             selected = true;
             break;
-        case 9:
+        case pickStartDate:
             if (const auto date = dateFrom(in)) {
                 startBefore = *date;
                 form.pickStartDate(*date);
                 computed = true;
             }
             break;
-        case 10:
+        case pickEndDate:
             if (const auto date = dateFrom(in)) {
                 endBefore = *date;
                 form.pickEndDate(*date);
                 computed = true;
             }
             break;
-        case 11: {
+        case moveOneDate: {
             // The other date moved by a few days keeps rule 1 spans near 0.
             const auto days = static_cast<std::int8_t>(in.byte());
             const bool end = (in.byte() & 1) != 0;
@@ -255,8 +272,8 @@ void run(Reader& in)
             }
             break;
         }
-        default:
-            form.pressKey(in.word(), in.byte() % 8);  // any other key
+        default:  // otherKey
+            form.pressKey(in.word(), in.byte() % 8);
             break;
         }
 
