@@ -96,7 +96,9 @@ void EntryBox::applyLook()
     const QString fill = background_ == systemDefaultColour
                              ? QStringLiteral("palette(window)")
                              : toQColor(background_, palette()).name();
-    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: %1; color: %2; }")
+    // Without the focus the selection is kept but not shown.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: %1; color: %2; }"
+                                 "QLineEdit:!focus { selection-background-color: %1; selection-color: %2; }")
                       .arg(fill, textColour_.name()));
 }
 

@@ -21,16 +21,6 @@ void showStartupFailure(const QString& detail)
 
 }  // namespace
 
-void useDefaultGuiFont()
-{
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
-    font.setPixelSize(12);
-    font.setWeight(QFont::Normal);
-    QApplication::setFont(font);
-}
-
 void describeApplication()
 {
     QApplication::setApplicationName(QString::fromUtf8(quendalProductName));

@@ -14,10 +14,6 @@ using WindowBuilder = std::function<std::unique_ptr<MainWindow>(const TickClock&
 // window has been closed, -1 if it could not be built (after the "错误" box).
 int runProgram(const WindowBuilder& buildWindow);
 
-// The default GUI font: a CJK face at 12 pixels, so the Chinese texts fit
-// their rectangles.
-void useDefaultGuiFont();
-
 // Sets the application's name and version from the version record.
 void describeApplication();
 

@@ -42,7 +42,7 @@ private:
 private slots:
     void init()
     {
-        useDefaultGuiFont();
+        useWindowLook();
         clock.ticks = 1000;
         gate = std::make_unique<DateChangeGate>(clock);
         host = std::make_unique<QWidget>();

@@ -31,6 +31,7 @@ private:
 private slots:
     void init()
     {
+        useWindowLook();
         host = std::make_unique<QWidget>();
         box = new EntryBox(29, Qt::red, host.get());
         box->setGeometry(10, 10, 120, 40);
@@ -247,6 +248,18 @@ private slots:
         QCOMPARE(box->selectedText(), QStringLiteral("45"));
         QCOMPARE(box->cursorPosition(), 2);
         QCOMPARE(changes, 1);
+    }
+
+    void selectionShowsOnlyWithTheFocus()
+    {
+        box->writeText(QStringLiteral("30"));
+        neighbour->setFocus();
+        const QImage plain = box->grab().toImage();
+        box->setSelectionLength(-1);
+        QCOMPARE(box->grab().toImage(), plain);
+        box->setFocus();
+        QVERIFY(box->hasSelectedText());
+        QVERIFY(box->grab().toImage() != plain);
     }
 
     void backgroundFillsTheBoxInEveryMode()

@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "program.h"
 #include "program_runner.h"
+#include "window_style.h"
 
 namespace quendal::testing {
 
@@ -21,7 +22,7 @@ public:
 struct StartedWindow {
     StartedWindow()
     {
-        useDefaultGuiFont();
+        useWindowLook();
         window = std::make_unique<MainWindow>(clock);
         window->bindEvents(program);
         onWindowCreated(window->form(), program);

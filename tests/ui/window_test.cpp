@@ -266,6 +266,19 @@ private slots:
         }
     }
 
+    void spaceOnTheCheckedButtonChoosesItsRuleAgain()
+    {
+        press(Qt::Key_Space);  // on 单选框3, which has the focus at start-up
+        QVERIFY(window().ruleButton(CalcRule::fromEndAndDuration)->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("编辑框_工期天数"));
+        type(QStringLiteral("12"));
+        window().ruleButton(CalcRule::fromEndAndDuration)->setFocus();
+        press(Qt::Key_Space);
+        QVERIFY(window().ruleButton(CalcRule::fromEndAndDuration)->isChecked());
+        QCOMPARE(duration()->text(), QString());  // selectRule ran again
+        QCOMPARE(interval()->text(), QString());
+    }
+
     void tabWalksTheFocusCycleBothWays()
     {
         const QStringList cycle{QStringLiteral("单选框2"),        QStringLiteral("单选框1"),
