@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "date_value.h"
+#include "fuzz_input.h"
 
 namespace {
 
@@ -21,25 +22,8 @@ using quendal::DateValue;
 constexpr double halfSecond = 0.5 / 86400.0;
 constexpr double roundingSlack = 1e-8;
 
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken invariant: %s\n", what);
-        __builtin_trap();
-    }
-}
-
-template <typename T>
-T load(const std::uint8_t* data, std::size_t size, std::size_t offset)
-{
-    unsigned char bytes[sizeof(T)] = {};
-    for (std::size_t i = 0; i < sizeof(T) && offset + i < size; ++i) {
-        bytes[i] = data[offset + i];
-    }
-    T value;
-    std::memcpy(&value, bytes, sizeof(T));
-    return value;
-}
+using quendal::fuzzing::check;
+using quendal::fuzzing::load;
 
 bool isLeap(std::int64_t y)
 {

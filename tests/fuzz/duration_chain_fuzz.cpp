@@ -19,6 +19,7 @@
 #include "number_text.h"
 #include "program.h"
 #include "recalculation.h"
+#include "fuzz_input.h"
 
 namespace {
 
@@ -28,13 +29,7 @@ using quendal::DateValue;
 using quendal::Text;
 using quendal::testing::MemoryForm;
 
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken invariant: %s\n", what);
-        __builtin_trap();
-    }
-}
+using quendal::fuzzing::check;
 
 class Reader {
 public:

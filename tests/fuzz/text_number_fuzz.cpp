@@ -11,30 +11,14 @@
 
 #include "number_text.h"
 #include "text.h"
+#include "fuzz_input.h"
 
 namespace {
 
 using quendal::Text;
 
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken invariant: %s\n", what);
-        __builtin_trap();
-    }
-}
-
-template <typename T>
-T load(const std::uint8_t* data, std::size_t size, std::size_t offset)
-{
-    unsigned char bytes[sizeof(T)] = {};
-    for (std::size_t i = 0; i < sizeof(T) && offset + i < size; ++i) {
-        bytes[i] = data[offset + i];
-    }
-    T value;
-    std::memcpy(&value, bytes, sizeof(T));
-    return value;
-}
+using quendal::fuzzing::check;
+using quendal::fuzzing::load;
 
 bool isBlank(char c)
 {

@@ -15,28 +15,12 @@ namespace {
 // printed.
 constexpr qint64 actionBoundMs = 3000 * slowdownFactor;
 
-QDate dateOf(const DateBox* box)
-{
-    return box->date();
-}
-
 }  // namespace
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<StartedWindow> started;
-
-    MainWindow& window() { return **started; }
-    EntryBox* duration() { return window().durationBox(); }
-    EntryBox* interval() { return window().intervalBox(); }
-
-    void chooseRule(CalcRule rule)
-    {
-        QTest::mouseClick(window().ruleButton(rule), Qt::LeftButton, Qt::NoModifier, QPoint(6, 12));
-    }
-
     qint64 timed(const std::function<void()>& action)
     {
         QElapsedTimer timer;
@@ -55,8 +39,8 @@ private:
     }
 
 private slots:
-    void init() { started = std::make_unique<StartedWindow>(); }
-    void cleanup() { started.reset(); }
+    void init() { startWindow(); }
+    void cleanup() { stopWindow(); }
 
     void megabyteOfDigitsIsCorrectedOrKept_data()
     {
@@ -106,12 +90,12 @@ private slots:
     {
         chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("45"));
-        const QDate start = dateOf(window().startDateBox());
+        const QDate start = window().startDateBox()->date();
         for (int repeat = 0; repeat < 100; ++repeat) {
             QTest::keyPress(duration(), Qt::Key_Return, Qt::NoModifier);
         }
         QTest::keyRelease(duration(), Qt::Key_Return, Qt::NoModifier);
-        QCOMPARE(dateOf(window().endDateBox()), start.addDays(44));
+        QCOMPARE(window().endDateBox()->date(), start.addDays(44));
         QVERIFY(window().endDateBox()->font().bold());
         QCOMPARE(duration()->text(), QStringLiteral("45"));
         QCOMPARE(interval()->text(), QStringLiteral("44"));

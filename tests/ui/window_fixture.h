@@ -40,6 +40,25 @@ struct StartedWindow {
     std::unique_ptr<MainWindow> window;
 };
 
+// Base of the test classes that drive the started window.
+class WindowTestCase : public QObject {
+protected:
+    void startWindow() { started = std::make_unique<StartedWindow>(); }
+    void stopWindow() { started.reset(); }
+
+    MainWindow& window() const { return **started; }
+    EntryBox* duration() const { return window().durationBox(); }
+    EntryBox* interval() const { return window().intervalBox(); }
+
+    // A click on the rule button's mark, left of its label.
+    void chooseRule(CalcRule rule) const
+    {
+        QTest::mouseClick(window().ruleButton(rule), Qt::LeftButton, Qt::NoModifier, QPoint(6, 12));
+    }
+
+    std::unique_ptr<StartedWindow> started;
+};
+
 // Keys go where a real keyboard sends them: to the focused control.
 inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {

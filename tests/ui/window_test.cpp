@@ -12,12 +12,6 @@ namespace quendal::testing {
 
 namespace {
 
-QDate dateOf(const DateBox* box)
-{
-    const auto parts = partsFromDate(box->value());
-    return parts ? QDate(parts->year, parts->month, parts->day) : QDate();
-}
-
 QString focusName()
 {
     QWidget* focus = QApplication::focusWidget();
@@ -26,16 +20,10 @@ QString focusName()
 
 }  // namespace
 
-class WindowTest : public QObject {
+class WindowTest : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<StartedWindow> started;
-
-    MainWindow& window() { return **started; }
-    EntryBox* duration() { return window().durationBox(); }
-    EntryBox* interval() { return window().intervalBox(); }
-
     // A press routed by the window to whatever control lies at pos.
     void clickInGroup(QPoint pos)
     {
@@ -43,20 +31,14 @@ private:
                           window().ruleGroup()->mapTo(&window(), pos));
     }
 
-    void chooseRuleTwoByClick()
-    {
-        QTest::mouseClick(window().ruleButton(CalcRule::fromStartAndDuration), Qt::LeftButton,
-                          Qt::NoModifier, QPoint(6, 12));
-    }
-
 private slots:
-    void init() { started = std::make_unique<StartedWindow>(); }
-    void cleanup() { started.reset(); }
+    void init() { startWindow(); }
+    void cleanup() { stopWindow(); }
 
     void startUpState()
     {
         QCOMPARE(window().windowTitle(), QStringLiteral("Quendal1.0-By:Qorv kelm31"));
-        QCOMPARE(dateOf(window().endDateBox()), dateOf(window().startDateBox()).addDays(29));
+        QCOMPARE(window().endDateBox()->date(), window().startDateBox()->date().addDays(29));
         QCOMPARE(window().endDateBox()->time(), window().startDateBox()->time());
         QCOMPARE(window().startDateBox()->date(), QDate::currentDate());
         QCOMPARE(interval()->text(), QStringLiteral("29"));
@@ -119,8 +101,8 @@ private slots:
 
     void typicalRequest()
     {
-        const QDate start = dateOf(window().startDateBox());
-        chooseRuleTwoByClick();
+        const QDate start = window().startDateBox()->date();
+        chooseRule(CalcRule::fromStartAndDuration);
         QCOMPARE(focusName(), QStringLiteral("编辑框_工期天数"));
         QCOMPARE(duration()->inputMode(), InputMode::integerEntry);
         type(QStringLiteral("4"));
@@ -128,7 +110,7 @@ private slots:
         type(QStringLiteral("5"));
         QCOMPARE(interval()->text(), QStringLiteral("44"));
         press(Qt::Key_Return);
-        QCOMPARE(dateOf(window().endDateBox()), start.addDays(44));
+        QCOMPARE(window().endDateBox()->date(), start.addDays(44));
         QVERIFY(window().endDateBox()->font().bold());
         QVERIFY(!window().startDateBox()->font().bold());
         QCOMPARE(focusName(), QStringLiteral("编辑框_工期天数"));
@@ -145,7 +127,7 @@ private slots:
     void minusInsideANumberIsCorrectedAway()
     {
         QFETCH(int, modifiers);
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("45"));
         duration()->setCursorPosition(1);
         press(Qt::Key_Minus, Qt::KeyboardModifiers(modifiers));
@@ -156,7 +138,7 @@ private slots:
 
     void pastedNegativeBecomesPositive()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         QGuiApplication::clipboard()->setText(QStringLiteral("-12"));
         press(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(duration()->text(), QStringLiteral("12"));
@@ -166,7 +148,7 @@ private slots:
 
     void minimumValueStopsAtTheLargest()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         QGuiApplication::clipboard()->setText(QStringLiteral("2147483648"));
         press(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(duration()->text(), QStringLiteral("2147483647"));
@@ -177,7 +159,7 @@ private slots:
     // first; the rule then empties both boxes and gives the focus back.
     void ruleClickCleansTheDurationFirst()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("007"));
         QCOMPARE(interval()->text(), QStringLiteral("6"));
         std::vector<QString> seen;
@@ -185,7 +167,7 @@ private slots:
             seen.push_back(duration()->text());
             onDurationTextChanged(window().form());
         };
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         const std::vector<QString> expected{QStringLiteral("7"), QString()};
         QCOMPARE(seen, expected);
         QCOMPARE(duration()->text(), QString());
@@ -195,7 +177,7 @@ private slots:
 
     void labelPressLeavesTheFocusAndSkipsTheCleanUp()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("007"));
         std::vector<QString> seen;
         duration()->onTextChanged = [&] { seen.push_back(duration()->text()); };
@@ -335,7 +317,7 @@ private slots:
         QCOMPARE(interval()->text(), QStringLiteral("29"));
         window().endDateBox()->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Up);  // a year on
-        const int expected = static_cast<int>(dateOf(window().startDateBox()).daysTo(dateOf(window().endDateBox())));
+        const int expected = static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
         QTRY_COMPARE(interval()->text(), QString::number(expected));
         QCOMPARE(duration()->text(), QString::number(expected + 1));
     }
@@ -348,7 +330,7 @@ private slots:
         press(Qt::Key_Up);  // within the gate: held back
         QTest::qWait(150);
         started->clock.ticks += 200;
-        const int expected = static_cast<int>(dateOf(window().startDateBox()).daysTo(dateOf(window().endDateBox())));
+        const int expected = static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
         QTRY_COMPARE(interval()->text(), QString::number(expected));
     }
 
@@ -356,7 +338,7 @@ private slots:
     {
         window().startDateBox()->setValue(dateFromParts({9999, 12, 30, 0, 0, 0}).value());
         const QDate endBefore = window().endDateBox()->date();
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("3"));
         press(Qt::Key_Return);  // 10000-01-01 cannot be shown
         QCOMPARE(window().endDateBox()->date(), endBefore);
@@ -381,7 +363,7 @@ private slots:
     // must not reach the calculator, whose form is already gone.
     void destroyingTheWindowWhileTypingReachesNoHandler()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("007"));
         int intervalWrites = 0;
         QObject::connect(interval(), &QLineEdit::textChanged, [&] { ++intervalWrites; });
@@ -391,7 +373,7 @@ private slots:
 
     void escapeCleansTheDurationAsTheFocusLeaves()
     {
-        chooseRuleTwoByClick();
+        chooseRule(CalcRule::fromStartAndDuration);
         type(QStringLiteral("007"));
         press(Qt::Key_Escape);
         QCOMPARE(duration()->text(), QStringLiteral("7"));
