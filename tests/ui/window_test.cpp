@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QDateEdit>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -50,6 +51,9 @@ private slots:
         QCOMPARE(duration()->inputMode(), InputMode::readOnly);
         QCOMPARE(focusName(), QStringLiteral("单选框3"));
         QCOMPARE(window().bannerLabel()->x(), 471);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window().frameGeometry().topLeft(),
+                 QPoint((screen.width() - 471) / 2, (screen.height() - 276) / 2));
         QVERIFY(!window().isMaximized());
         QCOMPARE(window().minimumSize(), window().maximumSize());
         QVERIFY(!(window().windowFlags() & Qt::WindowMaximizeButtonHint));
