@@ -9,9 +9,9 @@ namespace quendal {
 
 // The active rule is held only as the check marks of the three rule buttons.
 enum class CalcRule : std::int32_t {
-    fromBothDates = 1,          // 已知开、竣工日期
-    fromStartAndDuration = 2,   // 已知开工日期及工期天数
-    fromEndAndDuration = 3,     // 已知竣工日期及工期天数
+    fromBothDates = 1,         // 已知开、竣工日期
+    fromStartAndDuration = 2,  // 已知开工日期及工期天数
+    fromEndAndDuration = 3,    // 已知竣工日期及工期天数
 };
 
 enum class InputMode : std::int32_t {
@@ -72,8 +72,7 @@ inline constexpr std::int32_t coordinateLimit = 32627;
 
 inline std::int32_t clampPosition(std::int32_t value)
 {
-    return value < -coordinateLimit ? -coordinateLimit
-                                    : (value > coordinateLimit ? coordinateLimit : value);
+    return value < -coordinateLimit ? -coordinateLimit : (value > coordinateLimit ? coordinateLimit : value);
 }
 
 inline std::int32_t clampExtent(std::int32_t value)

@@ -7,7 +7,7 @@ namespace quendal {
 
 namespace {
 
-constexpr double secondAsDays = 1.1574074074074073e-05;      // 1 / 86400
+constexpr double secondAsDays = 1.1574074074074073e-05;     // 1 / 86400
 constexpr double halfSecondAsDays = 5.787037037037037e-06;  // 0.5 / 86400
 constexpr std::int64_t secondsPerDay = 86400;
 
@@ -29,19 +29,23 @@ std::int64_t daysInMonth(std::int64_t year, std::int64_t month)
 // 400-year eras that start on 0000-03-01 so that leap days fall at the end.
 DateParts civilFromDayNumber(std::int64_t dayNumber)
 {
-    const std::int64_t z = dayNumber + epochShift;                          // >= 0 in range
-    const std::int64_t era = z / 146097;                                    // [0, 25]
-    const std::int64_t dayOfEra = z - era * 146097;                          // [0, 146096]
+    const std::int64_t z = dayNumber + epochShift;   // >= 0 in range
+    const std::int64_t era = z / 146097;             // [0, 25]
+    const std::int64_t dayOfEra = z - era * 146097;  // [0, 146096]
     const std::int64_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // [0, 399]
     const std::int64_t dayOfYear =
-        dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);      // [0, 365]
-    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;             // [0, 11], 0 = March
-    const std::int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;   // [1, 31]
+        dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);     // [0, 365]
+    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;            // [0, 11], 0 = March
+    const std::int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;  // [1, 31]
     const std::int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
     const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    return DateParts{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                     static_cast<std::uint16_t>(day), 0, 0, 0};
+    return DateParts{static_cast<std::uint16_t>(year),
+                     static_cast<std::uint16_t>(month),
+                     static_cast<std::uint16_t>(day),
+                     0,
+                     0,
+                     0};
 }
 
 }  // namespace
@@ -100,8 +104,7 @@ std::optional<DateValue> dateFromParts(const DateParts& parts)
         parts.hour > 23 || parts.minute > 59 || parts.second > 59) {
         return std::nullopt;
     }
-    static constexpr std::int64_t daysBeforeMonth[] = {0,   31,  59,  90,  120, 151,
-                                                       181, 212, 243, 273, 304, 334};
+    static constexpr std::int64_t daysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     // Leap days up to and including this year, less this year's own one
     // while its February 29 is still ahead.
     const std::int64_t dayNumber = year * 365 + year / 4 - year / 100 + year / 400 +
@@ -121,8 +124,7 @@ std::optional<DateParts> partsFromDate(DateValue d)
     const double rounded = d > 0 ? d + halfSecondAsDays : d - halfSecondAsDays;
     std::int64_t dayNumber = static_cast<std::int64_t>(std::trunc(rounded));
     const double magnitude = std::fabs(rounded);
-    std::int64_t seconds =
-        static_cast<std::int64_t>((magnitude - std::floor(magnitude)) * secondsPerDay);
+    std::int64_t seconds = static_cast<std::int64_t>((magnitude - std::floor(magnitude)) * secondsPerDay);
     // A fraction a hair below 1 can round up to a whole day: that moment is
     // midnight of the next calendar day.
     if (seconds >= secondsPerDay) {
@@ -156,8 +158,7 @@ DateValue currentDateTime()
     const DateParts parts{static_cast<std::uint16_t>(local.tm_year + 1900),
                           static_cast<std::uint16_t>(local.tm_mon + 1),
                           static_cast<std::uint16_t>(local.tm_mday),
-                          static_cast<std::uint16_t>(local.tm_hour),
-                          static_cast<std::uint16_t>(local.tm_min),
+                          static_cast<std::uint16_t>(local.tm_hour), static_cast<std::uint16_t>(local.tm_min),
                           // a leap second reads as the last ordinary one
                           static_cast<std::uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec)};
     return dateFromParts(parts).value_or(0.0);

@@ -94,7 +94,8 @@ public:
                 }
                 // EILSEQ or EINVAL: the character here becomes one '?'.
                 out[used++] = '?';
-                const std::size_t skip = std::min(inLeft, sequenceLength(static_cast<unsigned char>(*cursor)));
+                const std::size_t skip =
+                    std::min(inLeft, sequenceLength(static_cast<unsigned char>(*cursor)));
                 cursor += skip;
                 inLeft -= skip;
             }

@@ -21,8 +21,8 @@ std::optional<DateParts> toParts(const QDate& date, const QTime& time)
     if (!date.isValid() || !time.isValid()) {
         return std::nullopt;
     }
-    return DateParts{static_cast<std::uint16_t>(date.year()),  static_cast<std::uint16_t>(date.month()),
-                     static_cast<std::uint16_t>(date.day()),   static_cast<std::uint16_t>(time.hour()),
+    return DateParts{static_cast<std::uint16_t>(date.year()),   static_cast<std::uint16_t>(date.month()),
+                     static_cast<std::uint16_t>(date.day()),    static_cast<std::uint16_t>(time.hour()),
                      static_cast<std::uint16_t>(time.minute()), static_cast<std::uint16_t>(time.second())};
 }
 

@@ -33,8 +33,6 @@ public:
     // Called from the event loop for a user change of a date box.
     void request(const Report& report);
 
-    bool pending() const { return static_cast<bool>(pending_); }
-
 private:
     bool open() const;
     void raise(const Report& report);

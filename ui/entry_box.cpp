@@ -93,9 +93,8 @@ void EntryBox::applyLook()
 {
     // A flat one-pixel border; the background fills the whole box in every
     // mode, and the face colour is looked up from the palette when drawing.
-    const QString fill = background_ == systemDefaultColour
-                             ? QStringLiteral("palette(window)")
-                             : toQColor(background_, palette()).name();
+    const QString fill = background_ == systemDefaultColour ? QStringLiteral("palette(window)")
+                                                            : toQColor(background_, palette()).name();
     // Without the focus the selection is kept but not shown.
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: %1; color: %2; }"
                                  "QLineEdit:!focus { selection-background-color: %1; selection-color: %2; }")
@@ -135,7 +134,8 @@ void EntryBox::keyPressEvent(QKeyEvent* event)
     }
     // With Ctrl, Alt or Meta held a key is a command (paste, undo), not a
     // typed character.
-    const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const bool command =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     const QString typed = event->text();
     if (!command && !typed.isEmpty() && typed.at(0).unicode() >= 32) {
         const QString kept = acceptedCharacters(mode_, typed);
@@ -144,8 +144,8 @@ void EntryBox::keyPressEvent(QKeyEvent* event)
             return;
         }
         if (kept != typed) {
-            QKeyEvent filtered(event->type(), event->key(), event->modifiers(), kept,
-                               event->isAutoRepeat(), static_cast<quint16>(kept.size()));
+            QKeyEvent filtered(event->type(), event->key(), event->modifiers(), kept, event->isAutoRepeat(),
+                               static_cast<quint16>(kept.size()));
             QLineEdit::keyPressEvent(&filtered);
             return;
         }

@@ -23,7 +23,6 @@ public:
     void setInputMode(InputMode mode);
     InputMode inputMode() const { return mode_; }
     void setBackgroundColour(Colour colour);
-    Colour backgroundColour() const { return background_; }
     void setSelectionStart(int start);
     void setSelectionLength(int length);
 

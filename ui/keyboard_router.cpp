@@ -14,13 +14,12 @@ bool takesPart(const QWidget* widget)
 
 // The element after (or before) current in a cyclic list, skipping those
 // that cannot take part; current itself if nothing else can.
-template <class T>
-T* neighbour(const std::vector<T*>& cycle, const QWidget* current, bool forward)
+template <class T> T* neighbour(const std::vector<T*>& cycle, const QWidget* current, bool forward)
 {
     const auto found = std::find(cycle.begin(), cycle.end(), current);
     const std::size_t count = cycle.size();
-    std::size_t index = found == cycle.end() ? (forward ? count - 1 : 0)
-                                             : static_cast<std::size_t>(found - cycle.begin());
+    std::size_t index =
+        found == cycle.end() ? (forward ? count - 1 : 0) : static_cast<std::size_t>(found - cycle.begin());
     for (std::size_t step = 0; step < count; ++step) {
         index = forward ? (index + 1) % count : (index + count - 1) % count;
         if (takesPart(cycle[index])) {
@@ -34,9 +33,7 @@ T* neighbour(const std::vector<T*>& cycle, const QWidget* current, bool forward)
 
 KeyboardRouter::KeyboardRouter(QWidget* window, std::vector<QWidget*> focusCycle,
                                std::vector<QRadioButton*> ruleButtons)
-    : QObject(window),
-      window_(window),
-      focusCycle_(std::move(focusCycle)),
+    : QObject(window), window_(window), focusCycle_(std::move(focusCycle)),
       ruleButtons_(std::move(ruleButtons))
 {
     window_->installEventFilter(this);
@@ -45,14 +42,11 @@ KeyboardRouter::KeyboardRouter(QWidget* window, std::vector<QWidget*> focusCycle
     }
 }
 
-bool KeyboardRouter::moveFocus(bool forward)
+void KeyboardRouter::moveFocus(bool forward)
 {
-    QWidget* next = neighbour(focusCycle_, window_->focusWidget(), forward);
-    if (!next) {
-        return false;
+    if (QWidget* next = neighbour(focusCycle_, window_->focusWidget(), forward)) {
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     }
-    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
 }
 
 bool KeyboardRouter::eventFilter(QObject* watched, QEvent* event)

@@ -15,18 +15,16 @@ namespace quendal {
 // cycle, check it, click it and give it the focus.
 class KeyboardRouter final : public QObject {
 public:
-    KeyboardRouter(QWidget* window, std::vector<QWidget*> focusCycle,
-                   std::vector<QRadioButton*> ruleButtons);
-
-    // Follows the cycle from the focused control; false if no control of
-    // the cycle can take the focus.
-    bool moveFocus(bool forward);
+    KeyboardRouter(QWidget* window, std::vector<QWidget*> focusCycle, std::vector<QRadioButton*> ruleButtons);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool handleKey(QWidget* target, const QKeyEvent& key);
+    // Follows the cycle from the focused control, skipping hidden and
+    // disabled ones.
+    void moveFocus(bool forward);
     void stepRule(QRadioButton* from, bool forward);
 
     QWidget* window_;

@@ -77,16 +77,16 @@ CalculatorForm& MainWindow::form()
 void MainWindow::setUpWindow()
 {
     setWindowTitle(QStringLiteral("Quendal1.0-By:Qorv kelm31"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(outerWidth - 2 * frameBorder, outerHeight - 2 * frameBorder - captionHeight);
     setWindowIcon(QIcon(QStringLiteral(":/icons/quendal.png")));
     setAutoFillBackground(true);
 }
 
-Label* MainWindow::createLabel(const char* name, const QString& caption, QColor colour,
-                               QRect geometry, QWidget* parent)
+Label* MainWindow::createLabel(const char* name, const QString& caption, QColor colour, QRect geometry,
+                               QWidget* parent)
 {
     auto* label = new Label(caption, colour, parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -113,9 +113,8 @@ void MainWindow::createRuleGroup()
     const Rule rules[] = {
         {CalcRule::fromEndAndDuration, "单选框3", "标签9", "已知竣工日期及工期天数，计算开工日期及间隔天数",
          magenta, QRect(24, 74, 328, 24), QRect(43, 73, 277, 24)},
-        {CalcRule::fromStartAndDuration, "单选框2", "标签8",
-         "已知开工日期及工期天数，计算竣工日期及间隔天数", blue, QRect(24, 47, 328, 24),
-         QRect(42, 45, 277, 24)},
+        {CalcRule::fromStartAndDuration, "单选框2", "标签8", "已知开工日期及工期天数，计算竣工日期及间隔天数",
+         blue, QRect(24, 47, 328, 24), QRect(42, 45, 277, 24)},
         {CalcRule::fromBothDates, "单选框1", "标签7", "已知开、竣工日期，计算工期及间隔天数", red,
          QRect(24, 21, 328, 24), QRect(41, 19, 220, 24)},
     };
@@ -132,8 +131,8 @@ void MainWindow::createRuleGroup()
     }
     ruleButtons_[indexOf(CalcRule::fromBothDates)]->setChecked(true);
     for (const Rule& rule : rules) {
-        ruleLabels_[indexOf(rule.rule)] = createLabel(rule.labelName, QString::fromUtf8(rule.text),
-                                                      rule.colour, rule.label, ruleGroup_);
+        ruleLabels_[indexOf(rule.rule)] =
+            createLabel(rule.labelName, QString::fromUtf8(rule.text), rule.colour, rule.label, ruleGroup_);
     }
 }
 
@@ -183,9 +182,9 @@ void MainWindow::createKeyboardRouter()
     auto* rule1 = ruleButton(CalcRule::fromBothDates);
     auto* rule2 = ruleButton(CalcRule::fromStartAndDuration);
     auto* rule3 = ruleButton(CalcRule::fromEndAndDuration);
-    router_ = new KeyboardRouter(
-        this, {rule3, rule2, rule1, startDateBox_, endDateBox_, intervalBox_, durationBox_},
-        {rule3, rule2, rule1});
+    // Owned by the window, as its child.
+    new KeyboardRouter(this, {rule3, rule2, rule1, startDateBox_, endDateBox_, intervalBox_, durationBox_},
+                       {rule3, rule2, rule1});
 }
 
 QRadioButton* MainWindow::ruleButton(CalcRule rule) const

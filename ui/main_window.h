@@ -50,9 +50,7 @@ public:
     QRadioButton* ruleButton(CalcRule rule) const;
     Label* ruleLabel(CalcRule rule) const;
     Label* bannerLabel() const { return bannerLabel_; }
-    QTimer* bannerTimer() const { return bannerTimer_; }
     QGroupBox* ruleGroup() const { return ruleGroup_; }
-    KeyboardRouter* keyboardRouter() const { return router_; }
 
 private:
     void setUpWindow();
@@ -75,7 +73,6 @@ private:
     EntryBox* intervalBox_ = nullptr;
     Label* bannerLabel_ = nullptr;
     QTimer* bannerTimer_ = nullptr;
-    KeyboardRouter* router_ = nullptr;
     std::unique_ptr<WidgetForm> form_;
 };
 

@@ -14,8 +14,8 @@ namespace {
 
 constexpr double second = 1.0 / 86400.0;
 
-DateValue date(std::uint16_t y, std::uint16_t m, std::uint16_t d, std::uint16_t hh = 0,
-               std::uint16_t mm = 0, std::uint16_t ss = 0)
+DateValue date(std::uint16_t y, std::uint16_t m, std::uint16_t d, std::uint16_t hh = 0, std::uint16_t mm = 0,
+               std::uint16_t ss = 0)
 {
     const auto value = dateFromParts({y, m, d, hh, mm, ss});
     EXPECT_TRUE(value.has_value()) << y << '-' << m << '-' << d;
@@ -39,15 +39,15 @@ TEST_P(DateFromPartsTest, GivesTheDayNumberAndFraction)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DateFromPartsTest,
-    ::testing::Values(
-        DateFromPartsCase{"dayZero", {1899, 12, 30, 0, 0, 0}, 0.0},
-        DateFromPartsCase{"dayBeforeZero", {1899, 12, 29, 6, 0, 0}, -1.25},
-        DateFromPartsCase{"twoDaysBeforeZero", {1899, 12, 28, 18, 0, 0}, -2.75},
-        DateFromPartsCase{"recent", {2021, 2, 20, 0, 0, 0}, 44247.0},
-        DateFromPartsCase{"recentWithTime", {2021, 2, 20, 14, 35, 7}, 44247.0 + 52507.0 / 86400.0},
-        DateFromPartsCase{"minimum", {100, 1, 1, 0, 0, 0}, minDateValue},
-        DateFromPartsCase{"maximum", {9999, 12, 31, 0, 0, 0}, maxDateValue},
-        DateFromPartsCase{"leapDay2000", {2000, 2, 29, 0, 0, 0}, 36585.0}),
+    ::testing::Values(DateFromPartsCase{"dayZero", {1899, 12, 30, 0, 0, 0}, 0.0},
+                      DateFromPartsCase{"dayBeforeZero", {1899, 12, 29, 6, 0, 0}, -1.25},
+                      DateFromPartsCase{"twoDaysBeforeZero", {1899, 12, 28, 18, 0, 0}, -2.75},
+                      DateFromPartsCase{"recent", {2021, 2, 20, 0, 0, 0}, 44247.0},
+                      DateFromPartsCase{
+                          "recentWithTime", {2021, 2, 20, 14, 35, 7}, 44247.0 + 52507.0 / 86400.0},
+                      DateFromPartsCase{"minimum", {100, 1, 1, 0, 0, 0}, minDateValue},
+                      DateFromPartsCase{"maximum", {9999, 12, 31, 0, 0, 0}, maxDateValue},
+                      DateFromPartsCase{"leapDay2000", {2000, 2, 29, 0, 0, 0}, 36585.0}),
     ::quendal::testing::RowName());
 
 struct InvalidPartsCase {
@@ -62,19 +62,18 @@ TEST_P(InvalidPartsTest, Fails)
     EXPECT_FALSE(dateFromParts(GetParam().parts).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, InvalidPartsTest,
-    ::testing::Values(InvalidPartsCase{"feb29CommonYear", {2021, 2, 29, 0, 0, 0}},
-                      InvalidPartsCase{"feb29Century", {1900, 2, 29, 0, 0, 0}},
-                      InvalidPartsCase{"year10000", {10000, 1, 1, 0, 0, 0}},
-                      InvalidPartsCase{"month0", {2021, 0, 1, 0, 0, 0}},
-                      InvalidPartsCase{"month13", {2021, 13, 1, 0, 0, 0}},
-                      InvalidPartsCase{"day0", {2021, 1, 0, 0, 0, 0}},
-                      InvalidPartsCase{"april31", {2021, 4, 31, 0, 0, 0}},
-                      InvalidPartsCase{"hour24", {2021, 1, 1, 24, 0, 0}},
-                      InvalidPartsCase{"minute60", {2021, 1, 1, 0, 60, 0}},
-                      InvalidPartsCase{"second60", {2021, 1, 1, 0, 0, 60}}),
-    ::quendal::testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Table, InvalidPartsTest,
+                         ::testing::Values(InvalidPartsCase{"feb29CommonYear", {2021, 2, 29, 0, 0, 0}},
+                                           InvalidPartsCase{"feb29Century", {1900, 2, 29, 0, 0, 0}},
+                                           InvalidPartsCase{"year10000", {10000, 1, 1, 0, 0, 0}},
+                                           InvalidPartsCase{"month0", {2021, 0, 1, 0, 0, 0}},
+                                           InvalidPartsCase{"month13", {2021, 13, 1, 0, 0, 0}},
+                                           InvalidPartsCase{"day0", {2021, 1, 0, 0, 0, 0}},
+                                           InvalidPartsCase{"april31", {2021, 4, 31, 0, 0, 0}},
+                                           InvalidPartsCase{"hour24", {2021, 1, 1, 24, 0, 0}},
+                                           InvalidPartsCase{"minute60", {2021, 1, 1, 0, 60, 0}},
+                                           InvalidPartsCase{"second60", {2021, 1, 1, 0, 0, 60}}),
+                         ::quendal::testing::RowName());
 
 TEST(PartsFromDate, RoundsToTheNearestSecond)
 {
@@ -174,17 +173,16 @@ TEST(DateExhaustive, EveryDayOfTheRangeAgrees)
         // or above maxDateValue.
         const bool endDay = dayNumber == -657434 || dayNumber == 2958465;
         const bool previousOnCalendar = dayNumber > -657433;
-        const bool ok =
-            atMidnight && later && *atMidnight == static_cast<double>(dayNumber) &&
-            partsFromDate(*atMidnight) == midnight &&
-            (endDay ? !partsFromDate(*later).has_value() : partsFromDate(*later) == afternoon) &&
-            (endDay || !previousOnCalendar ||
-             (partsFromDate(addDays(previous, 1)) == afternoon &&
-              std::fabs(daysBetween(*later, previous) - 1.0) < 1e-9 &&
-              partsFromDate(addDays(*later, -1)) == partsFromDate(previous)));
+        const bool ok = atMidnight && later && *atMidnight == static_cast<double>(dayNumber) &&
+                        partsFromDate(*atMidnight) == midnight &&
+                        (endDay ? !partsFromDate(*later).has_value() : partsFromDate(*later) == afternoon) &&
+                        (endDay || !previousOnCalendar ||
+                         (partsFromDate(addDays(previous, 1)) == afternoon &&
+                          std::fabs(daysBetween(*later, previous) - 1.0) < 1e-9 &&
+                          partsFromDate(addDays(*later, -1)) == partsFromDate(previous)));
         if (!ok && ++failures <= 5) {
-            ADD_FAILURE() << "day " << dayNumber << ": " << midnight.year << '-' << midnight.month
-                          << '-' << midnight.day;
+            ADD_FAILURE() << "day " << dayNumber << ": " << midnight.year << '-' << midnight.month << '-'
+                          << midnight.day;
         }
         previous = later.value_or(0.0);
         if (midnight.year == 9999 && midnight.month == 12 && midnight.day == 31) {

@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, TypedDuration,
     ::testing::Values(TypedCase{"zero", "0", "0", ""}, TypedCase{"one", "1", "1", "0"},
                       TypedCase{"lettersFiltered", "4a5", "45", "44"},
-                      TypedCase{"minusFirst", "-5", "5", "4"},
-                      TypedCase{"minusAlone", "-", "-", ""},
+                      TypedCase{"minusFirst", "-5", "5", "4"}, TypedCase{"minusAlone", "-", "-", ""},
                       TypedCase{"largest", "2147483647", "2147483647", "2147483646"},
                       TypedCase{"wrapsNegative", "3000000000", "1294967296", "1294967295"}),
     ::quendal::testing::RowName());

@@ -77,8 +77,7 @@ TEST_F(Recalculation, CompletionBeforeStartShowsTheErrorAndStops)
     EXPECT_EQ(form.durationText(), errorText());
     EXPECT_EQ(form.intervalText(), errorText());
     EXPECT_EQ(form.endDate(), addDays(today, -1));
-    const std::vector<std::string> expected{"startDateBold=0", "endDateBold=0",
-                                            "durationText=" + errorText(),
+    const std::vector<std::string> expected{"startDateBold=0", "endDateBold=0", "durationText=" + errorText(),
                                             "intervalText=" + errorText()};
     EXPECT_EQ(form.log(), expected);
 }
@@ -163,12 +162,11 @@ TEST_P(ComputedDateOffTheCalendar, IsNeitherShownNorMarkedBold)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ComputedDateOffTheCalendar,
-    ::testing::Values(OffCalendarCase{"pastTheEnd", CalcRule::fromStartAndDuration, 9999, 12, 31, "1"},
-                      OffCalendarCase{"farPastTheEnd", CalcRule::fromStartAndDuration, 2026, 1, 1,
-                                      "2147483647"},
-                      OffCalendarCase{"beforeTheStart", CalcRule::fromEndAndDuration, 100, 1, 1, "1"},
-                      OffCalendarCase{"farBeforeTheStart", CalcRule::fromEndAndDuration, 2026, 1, 1,
-                                      "2147483646"}),
+    ::testing::Values(
+        OffCalendarCase{"pastTheEnd", CalcRule::fromStartAndDuration, 9999, 12, 31, "1"},
+        OffCalendarCase{"farPastTheEnd", CalcRule::fromStartAndDuration, 2026, 1, 1, "2147483647"},
+        OffCalendarCase{"beforeTheStart", CalcRule::fromEndAndDuration, 100, 1, 1, "1"},
+        OffCalendarCase{"farBeforeTheStart", CalcRule::fromEndAndDuration, 2026, 1, 1, "2147483646"}),
     ::quendal::testing::RowName());
 
 TEST_F(Recalculation, ComputedDateAtTheRangeEndsIsShownBold)

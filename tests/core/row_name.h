@@ -9,8 +9,7 @@ namespace quendal::testing {
 // Names each row of a parameter table after its `name` member, so that a
 // failing row says which case it is.
 struct RowName {
-    template <class Row>
-    std::string operator()(const ::testing::TestParamInfo<Row>& row) const
+    template <class Row> std::string operator()(const ::testing::TestParamInfo<Row>& row) const
     {
         return row.param.name;
     }

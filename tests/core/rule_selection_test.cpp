@@ -12,9 +12,8 @@ TEST_F(RuleSelection, RuleTwoPreparesTheDurationBoxForTyping)
 {
     form.pressRuleLabel(CalcRule::fromStartAndDuration);
     const std::vector<std::string> expected{
-        "checked1=0",     "checked2=1", "checked3=0",     "startDateBold=0",
-        "endDateBold=0",  "durationText=", "intervalText=", "inputMode=7",
-        "background=16777215", "setFocus"};
+        "checked1=0",    "checked2=1",    "checked3=0",  "startDateBold=0",     "endDateBold=0",
+        "durationText=", "intervalText=", "inputMode=7", "background=16777215", "setFocus"};
     EXPECT_EQ(form.log(), expected);
     EXPECT_EQ(form.focus(), MemoryForm::Focus::durationBox);
     EXPECT_EQ(form.startDate(), today);
@@ -58,10 +57,19 @@ TEST_F(RuleSelection, RuleOneRecomputesAndSelectsTheWholeDuration)
 TEST_F(RuleSelection, ChoosingRuleOneAgainRecomputes)
 {
     form.clickRuleButton(CalcRule::fromBothDates);
-    const std::vector<std::string> expected{
-        "checked1=1", "checked2=0", "checked3=0", "durationText=", "intervalText=", "inputMode=1",
-        "background=4278190080", "startDateBold=0", "endDateBold=0", "intervalText=29",
-        "durationText=30", "intervalText=29", "selectionLength=-1"};
+    const std::vector<std::string> expected{"checked1=1",
+                                            "checked2=0",
+                                            "checked3=0",
+                                            "durationText=",
+                                            "intervalText=",
+                                            "inputMode=1",
+                                            "background=4278190080",
+                                            "startDateBold=0",
+                                            "endDateBold=0",
+                                            "intervalText=29",
+                                            "durationText=30",
+                                            "intervalText=29",
+                                            "selectionLength=-1"};
     EXPECT_EQ(form.log(), expected);
 }
 

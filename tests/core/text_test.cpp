@@ -40,7 +40,7 @@ TEST(GbkConversion, RoundTripsChineseAndAscii)
 
 TEST(GbkConversion, ReplacesWhatCannotBeHeldByQuestionMarks)
 {
-    EXPECT_EQ(toGbk("a\U0001F600b"), "a?b");  // emoji: not in GBK
+    EXPECT_EQ(toGbk("a\U0001F600b"), "a?b");                 // emoji: not in GBK
     EXPECT_EQ(fromGbk(leftBytes(toGbk("工期"), 3)), "工?");  // lone lead byte
 }
 

@@ -33,8 +33,7 @@ bool isLeap(std::int64_t y)
 bool validFields(const DateParts& p)
 {
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (p.year > 9999 || p.month < 1 || p.month > 12 || p.hour > 23 || p.minute > 59 ||
-        p.second > 59) {
+    if (p.year > 9999 || p.month < 1 || p.month > 12 || p.hour > 23 || p.minute > 59 || p.second > 59) {
         return false;
     }
     const int length = p.month == 2 && isLeap(p.year) ? 29 : lengths[p.month - 1];
@@ -94,7 +93,8 @@ void checkFields(const DateParts& raw)
     if (!value) {
         return;
     }
-    const double linear = static_cast<double>(dayNumber(raw)) + static_cast<double>(secondOfDay(raw)) / 86400.0;
+    const double linear =
+        static_cast<double>(dayNumber(raw)) + static_cast<double>(secondOfDay(raw)) / 86400.0;
     check(std::fabs(quendal::toLinearDays(*value) - linear) <= roundingSlack,
           "dateFromParts is not that day and time");
     if (*value >= quendal::minDateValue && *value <= quendal::maxDateValue) {
@@ -147,12 +147,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkFields(raw);
     // The same fields brought mostly into range, so that valid dates are common.
-    const DateParts shaped{static_cast<std::uint16_t>(100 + raw.year % 9900),
-                           static_cast<std::uint16_t>(raw.month % 12 + 1),
-                           static_cast<std::uint16_t>(raw.day % 31 + 1),
-                           static_cast<std::uint16_t>(raw.hour % 24),
-                           static_cast<std::uint16_t>(raw.minute % 60),
-                           static_cast<std::uint16_t>(raw.second % 60)};
+    const DateParts shaped{
+        static_cast<std::uint16_t>(100 + raw.year % 9900), static_cast<std::uint16_t>(raw.month % 12 + 1),
+        static_cast<std::uint16_t>(raw.day % 31 + 1),      static_cast<std::uint16_t>(raw.hour % 24),
+        static_cast<std::uint16_t>(raw.minute % 60),       static_cast<std::uint16_t>(raw.second % 60)};
     checkFields(shaped);
     checkShift(shaped, n);
     checkShift(shaped, static_cast<std::int16_t>(n));  // small steps land inside more often

@@ -15,11 +15,11 @@
 
 #include "date_value.h"
 #include "duration_entry.h"
+#include "fuzz_input.h"
 #include "memory_form.h"
 #include "number_text.h"
 #include "program.h"
 #include "recalculation.h"
-#include "fuzz_input.h"
 
 namespace {
 
@@ -54,19 +54,19 @@ private:
 
 // Opcode numbers are part of the seed corpus format: append, never reorder.
 enum Operation : std::uint8_t {
-    typeCharacter,   // character byte
-    paste,           // length byte (mod 16), then the bytes
+    typeCharacter,  // character byte
+    paste,          // length byte (mod 16), then the bytes
     backspace,
-    placeCaret,      // signed position byte
-    minusKey,        // shift state byte
-    enterKey,        // shift state byte
+    placeCaret,  // signed position byte
+    minusKey,    // shift state byte
+    enterKey,    // shift state byte
     focusDurationBox,
-    clickRuleButton, // rule byte (mod 3: rules 1-3)
-    pressRuleLabel,  // rule byte
-    pickStartDate,   // year word, month, day, hour, minute, second bytes
-    pickEndDate,     // the same
-    moveOneDate,     // signed day count byte, which-date byte: 1 end, 0 start
-    otherKey,        // key code word, shift state byte
+    clickRuleButton,  // rule byte (mod 3: rules 1-3)
+    pressRuleLabel,   // rule byte
+    pickStartDate,    // year word, month, day, hour, minute, second bytes
+    pickEndDate,      // the same
+    moveOneDate,      // signed day count byte, which-date byte: 1 end, 0 start
+    otherKey,         // key code word, shift state byte
     operationCount
 };
 
@@ -95,12 +95,10 @@ std::optional<CalcRule> activeRule(const MemoryForm& form)
 std::optional<DateValue> dateFrom(Reader& in)
 {
     const std::uint16_t year = in.word();
-    const DateParts parts{static_cast<std::uint16_t>(100 + year % 9900),
-                          static_cast<std::uint16_t>(in.byte() % 12 + 1),
-                          static_cast<std::uint16_t>(in.byte() % 31 + 1),
-                          static_cast<std::uint16_t>(in.byte() % 24),
-                          static_cast<std::uint16_t>(in.byte() % 60),
-                          static_cast<std::uint16_t>(in.byte() % 60)};
+    const DateParts parts{
+        static_cast<std::uint16_t>(100 + year % 9900),  static_cast<std::uint16_t>(in.byte() % 12 + 1),
+        static_cast<std::uint16_t>(in.byte() % 31 + 1), static_cast<std::uint16_t>(in.byte() % 24),
+        static_cast<std::uint16_t>(in.byte() % 60),     static_cast<std::uint16_t>(in.byte() % 60)};
     const std::optional<DateValue> date = quendal::dateFromParts(parts);
     if (!date || !quendal::partsFromDate(*date)) {
         return std::nullopt;
@@ -177,8 +175,7 @@ void checkAfterOperation(const MemoryForm& form)
     // after it without also rewriting the duration (selectRule empties both,
     // rule 1 writes interval then duration), so it holds between operations.
     if (duration > 0) {
-        check(form.intervalText() == std::to_string(duration - 1),
-              "interval is not duration - 1");
+        check(form.intervalText() == std::to_string(duration - 1), "interval is not duration - 1");
     }
 
     // A negative duration is corrected by one nested write; -2147483648,

@@ -17,8 +17,7 @@ inline void check(bool condition, const char* what)
 }
 
 // A T from the input bytes at offset; missing bytes read as zero.
-template <typename T>
-T load(const std::uint8_t* data, std::size_t size, std::size_t offset)
+template <typename T> T load(const std::uint8_t* data, std::size_t size, std::size_t offset)
 {
     unsigned char bytes[sizeof(T)] = {};
     for (std::size_t i = 0; i < sizeof(T) && offset + i < size; ++i) {

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz_input.h"
 #include "number_text.h"
 #include "text.h"
-#include "fuzz_input.h"
 
 namespace {
 

@@ -45,10 +45,10 @@ public:
     std::int32_t windowWidth() const override { return windowWidth_; }
 
     // What the user does.
-    void typeCharacter(char character);   // the key event, then the character
+    void typeCharacter(char character);                                // the key event, then the character
     void pressKey(std::int32_t keyCode, std::int32_t shiftState = 0);  // a key without a character
-    void paste(const Text& text);         // unfiltered, replaces the selection
-    void backspace();                     // deletes the selection or the byte before the caret
+    void paste(const Text& text);                                      // unfiltered, replaces the selection
+    void backspace();  // deletes the selection or the byte before the caret
     void placeCaret(std::int32_t position);
     void focusDurationBox();
     void clickRuleButton(CalcRule rule);  // takes the focus, then click

@@ -153,12 +153,17 @@ private slots:
         QTest::addColumn<QDate>("known");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QDate>("computed");  // invalid: refused
-        QTest::newRow("rule 2 to the last day") << 2 << QDate(9999, 12, 30) << QStringLiteral("2") << QDate(9999, 12, 31);
-        QTest::newRow("rule 2 past the last day") << 2 << QDate(9999, 12, 31) << QStringLiteral("2") << QDate();
+        QTest::newRow("rule 2 to the last day")
+            << 2 << QDate(9999, 12, 30) << QStringLiteral("2") << QDate(9999, 12, 31);
+        QTest::newRow("rule 2 past the last day")
+            << 2 << QDate(9999, 12, 31) << QStringLiteral("2") << QDate();
         QTest::newRow("rule 2 far past") << 2 << QDate(100, 1, 1) << QStringLiteral("2147483647") << QDate();
-        QTest::newRow("rule 3 to the first day") << 3 << QDate(100, 1, 2) << QStringLiteral("2") << QDate(100, 1, 1);
-        QTest::newRow("rule 3 before the first day") << 3 << QDate(100, 1, 1) << QStringLiteral("2") << QDate();
-        QTest::newRow("rule 3 far before") << 3 << QDate(9999, 12, 31) << QStringLiteral("2147483647") << QDate();
+        QTest::newRow("rule 3 to the first day")
+            << 3 << QDate(100, 1, 2) << QStringLiteral("2") << QDate(100, 1, 1);
+        QTest::newRow("rule 3 before the first day")
+            << 3 << QDate(100, 1, 1) << QStringLiteral("2") << QDate();
+        QTest::newRow("rule 3 far before")
+            << 3 << QDate(9999, 12, 31) << QStringLiteral("2147483647") << QDate();
     }
 
     void rangeEndsUnderEveryRule()

@@ -217,7 +217,9 @@ private slots:
     void doubleClickOnALabelSelectsOnce()
     {
         int presses = 0;
-        window().ruleLabel(CalcRule::fromStartAndDuration)->onLeftButtonDown = [&](int, int, int) { ++presses; };
+        window().ruleLabel(CalcRule::fromStartAndDuration)->onLeftButtonDown = [&](int, int, int) {
+            ++presses;
+        };
         QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            window().ruleGroup()->mapTo(&window(), QPoint(100, 55)));
         QCOMPARE(presses, 1);
@@ -227,8 +229,10 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("path");
-        const QStringList forward{QStringLiteral("单选框2"), QStringLiteral("单选框1"), QStringLiteral("单选框3")};
-        const QStringList backward{QStringLiteral("单选框1"), QStringLiteral("单选框2"), QStringLiteral("单选框3")};
+        const QStringList forward{QStringLiteral("单选框2"), QStringLiteral("单选框1"),
+                                  QStringLiteral("单选框3")};
+        const QStringList backward{QStringLiteral("单选框1"), QStringLiteral("单选框2"),
+                                   QStringLiteral("单选框3")};
         QTest::newRow("down") << int(Qt::Key_Down) << forward;
         QTest::newRow("right") << int(Qt::Key_Right) << forward;
         QTest::newRow("up") << int(Qt::Key_Up) << backward;
@@ -267,7 +271,7 @@ private slots:
 
     void tabWalksTheFocusCycleBothWays()
     {
-        const QStringList cycle{QStringLiteral("单选框2"),        QStringLiteral("单选框1"),
+        const QStringList cycle{QStringLiteral("单选框2"),         QStringLiteral("单选框1"),
                                 QStringLiteral("日期框_开工日期"), QStringLiteral("日期框_竣工日期"),
                                 QStringLiteral("编辑框_间隔天数"), QStringLiteral("编辑框_工期天数"),
                                 QStringLiteral("单选框3")};
@@ -321,7 +325,8 @@ private slots:
         QCOMPARE(interval()->text(), QStringLiteral("29"));
         window().endDateBox()->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Up);  // a year on
-        const int expected = static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
+        const int expected =
+            static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
         QTRY_COMPARE(interval()->text(), QString::number(expected));
         QCOMPARE(duration()->text(), QString::number(expected + 1));
     }
@@ -334,7 +339,8 @@ private slots:
         press(Qt::Key_Up);  // within the gate: held back
         QTest::qWait(150);
         started->clock.ticks += 200;
-        const int expected = static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
+        const int expected =
+            static_cast<int>(window().startDateBox()->date().daysTo(window().endDateBox()->date()));
         QTRY_COMPARE(interval()->text(), QString::number(expected));
     }
 
@@ -356,7 +362,8 @@ private slots:
     void bannerMovesTwoPixelsPerTick()
     {
         Label* banner = window().bannerLabel();
-        QTRY_COMPARE_WITH_TIMEOUT(banner->caption(), QStringLiteral("修改开、竣工日期可计算工期及间隔天数"), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(banner->caption(), QStringLiteral("修改开、竣工日期可计算工期及间隔天数"),
+                                  2000);
         QCOMPARE(banner->width(), 216);
         QVERIFY(banner->x() <= 469 && banner->x() % 2 == 1);
         const int before = banner->x();
