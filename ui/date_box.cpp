@@ -10,12 +10,6 @@ namespace {
 const QDate firstCalendarDate(100, 1, 1);
 const QDate lastCalendarDate(9999, 12, 31);
 
-QLocale windowLocale()
-{
-    const QLocale system = QLocale::system();
-    return system.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China) : system;
-}
-
 std::optional<DateParts> toParts(const QDate& date, const QTime& time)
 {
     if (!date.isValid() || !time.isValid()) {
@@ -27,6 +21,12 @@ std::optional<DateParts> toParts(const QDate& date, const QTime& time)
 }
 
 }  // namespace
+
+QLocale windowLocale()
+{
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China) : system;
+}
 
 QString longDateWithoutWeekday(const QLocale& locale)
 {
@@ -42,7 +42,6 @@ QString longDateWithoutWeekday(const QLocale& locale)
 DateBox::DateBox(DateChangeGate& gate, std::optional<int> storedPixelHeight, QWidget* parent)
     : QDateEdit(parent), gate_(gate)
 {
-    setLocale(windowLocale());
     setDisplayFormat(longDateWithoutWeekday(locale()));
     setCalendarPopup(true);
     setDateRange(firstCalendarDate, lastCalendarDate);

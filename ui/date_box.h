@@ -34,6 +34,10 @@ private:
     bool writing_ = false;
 };
 
+// The user's locale, or zh_CN for a C or POSIX locale: the whole window is
+// Chinese.
+QLocale windowLocale();
+
 // The locale's long date pattern without the weekday, which would not fit
 // the box and keeps the day section from taking typed digits. A C or POSIX
 // locale counts as zh_CN, the language of the whole window.

@@ -8,7 +8,6 @@ namespace quendal {
 Label::Label(const QString& caption, QColor textColour, QWidget* parent)
     : QWidget(parent), caption_(caption), textColour_(textColour)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(caption_);
 }

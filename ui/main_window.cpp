@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 
 #include "duration_entry.h"
@@ -77,11 +76,12 @@ CalculatorForm& MainWindow::form()
 void MainWindow::setUpWindow()
 {
     setWindowTitle(QStringLiteral("Quendal1.0-By:Qorv kelm31"));
+    // Set once here and inherited by the date boxes.
+    setLocale(windowLocale());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(outerWidth - 2 * frameBorder, outerHeight - 2 * frameBorder - captionHeight);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quendal.png")));
     setAutoFillBackground(true);
 }
 

@@ -28,9 +28,14 @@ void useWindowLook()
     if (!qobject_cast<QProxyStyle*>(QApplication::style())) {
         QApplication::setStyle(new WindowStyle);  // the application takes ownership
     }
+    // One family per platform: every family named but not installed costs a
+    // fallback search at start-up.
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
+#if defined(Q_OS_WIN)
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+#else
+    font.setFamily(QStringLiteral("WenQuanYi Micro Hei"));
+#endif
     font.setPixelSize(12);
     font.setWeight(QFont::Normal);
     QApplication::setFont(font);

@@ -1,17 +1,22 @@
 # Helpers for running the program in a private X server; source this file.
 
 # Starts Xvfb on a free display, exports DISPLAY and stops the server when
-# the calling script exits.
+# the calling script exits (a caller that sets its own EXIT trap stops
+# QUENDAL_XVFB_PID itself).
 start_private_xvfb() {
     local display_file
     display_file="$(mktemp)"
     Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
     QUENDAL_XVFB_PID=$!
     trap 'kill "$QUENDAL_XVFB_PID" 2>/dev/null || true' EXIT
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         [[ -s "$display_file" ]] && break
         sleep 0.1
     done
+    if [[ ! -s "$display_file" ]]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$(cat "$display_file")"
     rm -f "$display_file"
     unset QT_QPA_PLATFORM
