@@ -19,6 +19,12 @@ start_private_xvfb() {
     fi
     export DISPLAY=":$(cat "$display_file")"
     rm -f "$display_file"
+    # The display number comes before the server takes clients on a busy
+    # machine: wait until it answers.
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     unset QT_QPA_PLATFORM
     export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 }
