@@ -1,12 +1,13 @@
 # Helpers for running the program in a private X server; source this file.
 
-# Starts Xvfb on a free display, exports DISPLAY and stops the server when
+# Starts Xvfb on a free display (-noreset: a server that resets whenever its
+# last client leaves can refuse the program's connection meanwhile), exports DISPLAY and stops the server when
 # the calling script exits (a caller that sets its own EXIT trap stops
 # QUENDAL_XVFB_PID itself).
 start_private_xvfb() {
     local display_file
     display_file="$(mktemp)"
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$display_file" >/dev/null 2>&1 &
     QUENDAL_XVFB_PID=$!
     trap 'kill "$QUENDAL_XVFB_PID" 2>/dev/null || true' EXIT
     for _ in $(seq 100); do

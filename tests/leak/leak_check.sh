@@ -10,6 +10,7 @@ program="$1"
 log_dir="$(mktemp -d)"
 
 start_private_xvfb
+trap 'kill "$QUENDAL_XVFB_PID" 2>/dev/null || true; rm -rf "$log_dir"' EXIT
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --suppressions="$here/system-libraries.supp" --num-callers=40 \
     --log-file="$log_dir/memcheck.%p.log" "$program" &
