@@ -82,6 +82,12 @@ std::int32_t windowsKeyCode(int qtKey)
     return found != codes.end() ? found->second : (qtKey & 0xFF);
 }
 
+std::int32_t shiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers.testFlag(Qt::ControlModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ShiftModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
 std::int32_t shiftStateOf(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();

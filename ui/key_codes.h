@@ -15,4 +15,7 @@ std::int32_t windowsKeyCode(int qtKey);
 // itself.
 std::int32_t shiftStateOf(const QKeyEvent& event);
 
+// 1 Ctrl + 2 Shift + 4 Alt of the modifiers held, for a mouse press.
+std::int32_t shiftStateOf(Qt::KeyboardModifiers modifiers);
+
 }  // namespace quendal

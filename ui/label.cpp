@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "key_codes.h"
+
 namespace quendal {
 
 Label::Label(const QString& caption, QColor textColour, QWidget* parent)
@@ -34,12 +36,7 @@ void Label::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && onLeftButtonDown) {
         const QPoint at = event->position().toPoint();
-        int shiftState = 0;
-        const Qt::KeyboardModifiers modifiers = event->modifiers();
-        shiftState |= modifiers.testFlag(Qt::ControlModifier) ? 1 : 0;
-        shiftState |= modifiers.testFlag(Qt::ShiftModifier) ? 2 : 0;
-        shiftState |= modifiers.testFlag(Qt::AltModifier) ? 4 : 0;
-        onLeftButtonDown(at.x(), at.y(), shiftState);
+        onLeftButtonDown(at.x(), at.y(), shiftStateOf(event->modifiers()));
     }
     QWidget::mousePressEvent(event);
 }
